@@ -54,3 +54,8 @@ std::ostream& operator<<(std::ostream& out, const XML_Tag& tag);
 // With skip_whitespace every whitespace character on the way is dropped.
 char GetString(std::istream& in, std::string& str, const char* delim, const char* error,
                bool skip_whitespace);
+
+// True when every name and value in the tree can be written so that the reader reads it back
+// as it is: names non-empty without whitespace, "=", "<", ">", "/" or a double quote; values
+// without a double quote, "<" or ">".
+bool IsWritable(const XML_Tag& tag);
