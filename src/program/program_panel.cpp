@@ -80,12 +80,15 @@ MainFrame* ProgramPanel::FindMainFrame() const {
     return dynamic_cast<MainFrame*>(GetParent());
 }
 
+// New and Open replace this panel, so they run after its tool event has been handled:
+// destroying the panel (and its tool bar) from inside the tool's own handler would leave the
+// tool bar's event code running on freed memory.
 void ProgramPanel::OnNew(wxCommandEvent&) {
-    if (MainFrame* frame = FindMainFrame()) frame->NewProgram();
+    if (MainFrame* frame = FindMainFrame()) frame->CallAfter(&MainFrame::NewProgram);
 }
 
 void ProgramPanel::OnOpen(wxCommandEvent&) {
-    if (MainFrame* frame = FindMainFrame()) frame->OpenProgram();
+    if (MainFrame* frame = FindMainFrame()) frame->CallAfter(&MainFrame::OpenProgram);
 }
 
 void ProgramPanel::OnSave(wxCommandEvent&) {

@@ -3,6 +3,9 @@
 #include "support/wx_testing.h"
 
 #include <wx/app.h>
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/timer.h>
 #include <wx/utils.h>
 
 #include <cstdlib>
@@ -58,4 +61,36 @@ int ExpectFileDialog::OnInvoked(wxFileDialog* dlg) const {
     EXPECT_TRUE(PumpUntil([&] { return dlg->GetPath() == path; }, 2000))
         << "the file dialog did not take the path " << path_;
     return wxID_OK;
+}
+
+namespace {
+int real_modal_depth = 0;
+}
+
+ScopedRealModalDialogs::ScopedRealModalDialogs() { ++real_modal_depth; }
+ScopedRealModalDialogs::~ScopedRealModalDialogs() { --real_modal_depth; }
+bool ScopedRealModalDialogs::Active() { return real_modal_depth > 0; }
+
+int ShowModalAndAct(wxDialog& dialog, const std::function<void()>& act, int timeout_ms) {
+    ScopedRealModalDialogs real;
+    bool timed_out = false;
+    wxTimer watchdog;
+    watchdog.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        timed_out = true;
+        if (dialog.IsModal()) dialog.EndModal(wxID_ABORT);
+    });
+    watchdog.StartOnce(timeout_ms);
+    dialog.CallAfter([&] { act(); });
+    const int rc = dialog.ShowModal();
+    watchdog.Stop();
+    EXPECT_FALSE(timed_out) << "the dialog \"" << dialog.GetTitle().utf8_string()
+                            << "\" did not close by itself";
+    return rc;
+}
+
+void ClickButton(wxWindow* button) {
+    ASSERT_NE(button, nullptr);
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->ProcessWindowEvent(click);
 }

@@ -17,6 +17,23 @@ T* FindNamed(wxWindow* root, const std::string& name) {
     return dynamic_cast<T*>(wxWindow::FindWindowByName(wxString::FromUTF8(name), root));
 }
 
+// While one of these lives, modal dialogs that no wxTEST_DIALOG intercepts are shown for
+// real instead of failing the test: for tests that exercise a dialog's own buttons.
+class ScopedRealModalDialogs {
+public:
+    ScopedRealModalDialogs();
+    ~ScopedRealModalDialogs();
+    static bool Active();
+};
+
+class wxDialog;
+// Shows dialog modally for real, lets act() press its controls once the dialog is up, and
+// returns the modal result; a watchdog ends a dialog that does not close within timeout_ms
+// (the test then fails).
+int ShowModalAndAct(wxDialog& dialog, const std::function<void()>& act, int timeout_ms = 5000);
+// Sends a button click as the button itself would.
+void ClickButton(wxWindow* button);
+
 // Writes and reads whole files for file-round-trip tests.
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& text);
