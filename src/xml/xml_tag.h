@@ -43,8 +43,9 @@ public:
 // exhaust the stack.
 constexpr int kXmlMaxDepth = 256;
 
-// Reader: reads one element into tag (which should be made empty) and sets tag.valid to
-// whether it was read to its proper end.
+// Reader: empties tag, reads one element into it and sets tag.valid to whether it was read to
+// its proper end. Nothing after that end is read. An incomplete element sets the stream's
+// failbit; meeting the end of the input sets eofbit. Time is linear in the input read.
 std::istream& operator>>(std::istream& in, XML_Tag& tag);
 // Writer: one element with everything inside it, children indented by tabs.
 std::ostream& operator<<(std::ostream& out, const XML_Tag& tag);
@@ -57,5 +58,5 @@ char GetString(std::istream& in, std::string& str, const char* delim, const char
 
 // True when every name and value in the tree can be written so that the reader reads it back
 // as it is: names non-empty without whitespace, "=", "<", ">", "/" or a double quote; values
-// without a double quote, "<" or ">".
+// without a double quote, "<" or ">"; no deeper nesting than kXmlMaxDepth levels.
 bool IsWritable(const XML_Tag& tag);
