@@ -13,6 +13,8 @@ public:
     // Stores i_day, then parses text in duration mode (i_day == 0) or time-of-day mode.
     // Returns false and keeps time_ms when the text is not of the grammar; texts with a sign
     // or whose value does not fit in 32 bits of milliseconds are refused, never wrapped.
+    // Fractions are truncated to whole milliseconds from the decimal text as written
+    // ('4.35 s' is 4350 ms); parsing does not depend on the locale.
     bool SetFromText(const std::string& text, const std::uint8_t& i_day);
 
     // The canonical text of the value in its mode ("00:00:10", "1d 01:01:01.5", "25:00:00").
