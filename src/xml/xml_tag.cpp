@@ -255,7 +255,14 @@ std::istream& operator>>(std::istream& in, XML_Tag& tag) {
     const std::istream::sentry sentry(in, true);
     if (!sentry) return in;
     Source src(in.rdbuf());
-    if (src.Get() == '<') ReadElement(src, tag);
+    try {
+        if (src.Get() == '<') ReadElement(src, tag);
+    } catch (...) {
+        // A buffer that throws on a read error (a file that is a folder) is a failed read.
+        tag.valid = false;
+        in.setstate(std::ios_base::badbit);
+        return in;
+    }
     std::ios_base::iostate state = std::ios_base::goodbit;
     if (src.exhausted()) state |= std::ios_base::eofbit;
     if (!tag.valid) state |= std::ios_base::failbit;
@@ -288,7 +295,13 @@ char GetString(std::istream& in, std::string& str, const char* delim, const char
     const std::istream::sentry sentry(in, true);
     if (!sentry) return '\0';
     Source src(in.rdbuf());
-    const char result = ReadToken(src, str, delim, error, skip_whitespace);
+    char result = '\0';
+    try {
+        result = ReadToken(src, str, delim, error, skip_whitespace);
+    } catch (...) {
+        in.setstate(std::ios_base::badbit);
+        return '\0';
+    }
     if (src.exhausted()) in.setstate(std::ios_base::eofbit | std::ios_base::failbit);
     return result;
 }

@@ -148,6 +148,28 @@ TEST(XmlReader, StreamStateTellsTheOutcome) {
     EXPECT_FALSE(refused.eof());
 }
 
+TEST(XmlReader, ReadErrorOfTheBufferIsAFailedRead) {
+    // Hands out its text, then fails the way a file buffer does on a read error.
+    class FailingBuffer : public std::streambuf {
+    public:
+        explicit FailingBuffer(std::string text) : text_(std::move(text)) {
+            setg(text_.data(), text_.data(), text_.data() + text_.size());
+        }
+
+    protected:
+        int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+    private:
+        std::string text_;
+    };
+    FailingBuffer buffer("<a x=\"1\"><b/>");
+    std::istream in(&buffer);
+    XML_Tag tag;
+    in >> tag;
+    EXPECT_FALSE(tag.valid);
+    EXPECT_TRUE(in.bad());
+}
+
 TEST(XmlReader, EmptiesTheTargetFirst) {
     XML_Tag tag("old");
     tag.AddAttribute("k", "v");
