@@ -149,7 +149,8 @@ bool ScaledMs(const Decimal& value, std::uint32_t factor_ms, std::uint64_t* ms) 
     const long dropped = -value.exponent;
     std::uint64_t result = 0;
     for (long i = static_cast<long>(product.size()) - 1; i >= dropped && i >= 0; --i) {
-        result = result * 10 + static_cast<std::uint64_t>(product[static_cast<std::size_t>(i)] - '0');
+        const char digit = product[static_cast<std::size_t>(i)];
+        result = result * 10 + static_cast<std::uint64_t>(digit - '0');
         if (result > kMaxMs) return false;
     }
     for (long i = 0; i < value.exponent; ++i) result *= 10;
