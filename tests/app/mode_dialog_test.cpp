@@ -7,6 +7,8 @@
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 
+#include <gtest/gtest.h>
+
 namespace {
 
 TEST(AdvanceSelectDialog, EachButtonEndsWithItsResult) {

@@ -54,7 +54,9 @@ TempDir::~TempDir() {
 }
 
 int ExpectFileDialog::OnInvoked(wxFileDialog* dlg) const {
-    if (!message_.empty()) EXPECT_EQ(dlg->GetMessage().utf8_string(), message_);
+    if (!message_.empty()) {
+        EXPECT_EQ(dlg->GetMessage().utf8_string(), message_);
+    }
     if (answer_ != wxID_OK) return answer_;
     const wxString path = wxString::FromUTF8(path_);
     dlg->SetPath(path);

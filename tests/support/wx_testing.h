@@ -42,8 +42,12 @@ public:
 
 protected:
     int OnInvoked(wxMessageDialog* dlg) const override {
-        if (!caption_.empty()) EXPECT_EQ(dlg->GetTitle().utf8_string(), caption_);
-        if (!message_.empty()) EXPECT_EQ(dlg->GetMessage().utf8_string(), message_);
+        if (!caption_.empty()) {
+            EXPECT_EQ(dlg->GetTitle().utf8_string(), caption_);
+        }
+        if (!message_.empty()) {
+            EXPECT_EQ(dlg->GetMessage().utf8_string(), message_);
+        }
         return answer_;
     }
     wxString GetDefaultDescription() const override {
