@@ -1,6 +1,7 @@
 #include "xml/xml_tag.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <istream>
 #include <limits>
