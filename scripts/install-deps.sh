@@ -4,10 +4,13 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libwxgtk3.2-dev fonts-dejavu-core)
-if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-             libfuse3-dev fuse3 desktop-file-utils dpkg-dev file)
-fi
+case "${1:-}" in
+  --tests)
+    packages+=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+               libfuse3-dev fuse3 desktop-file-utils dpkg-dev file x11-utils) ;;
+  --package)
+    packages+=(dpkg-dev file) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

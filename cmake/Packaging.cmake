@@ -1,0 +1,20 @@
+# The Debian package (cpack -G DEB): dependencies computed from the binary's libraries.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarnel-feeder-programmer)
+set(CPACK_PACKAGE_VENDOR "Tarnel Feeder Programmer developers")
+set(CPACK_PACKAGE_CONTACT "Tarnel Feeder Programmer developers <support@tarnel-feeder.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programs Tarnel Feeder remotes over USB")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Compose Simple or Advanced feeding programs for solar-charged Tarnel feeders,\n keep them in .qvl program files, and write them into the hand-held remotes over USB.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    ${PROJECT_SOURCE_DIR}/packaging/debian/postinst ${PROJECT_SOURCE_DIR}/packaging/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
