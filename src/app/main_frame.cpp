@@ -169,9 +169,12 @@ void MainFrame::OpenProgram() {
         Clear();
         return;
     }
-    file_name = file_dialog.GetFilename();
-    file_path = file_dialog.GetPath();
+    LoadProgramFile(file_dialog.GetFilename(), file_dialog.GetPath());
+}
 
+void MainFrame::LoadProgramFile(const wxString& name, const wxString& path) {
+    file_name = name;
+    file_path = path;
     const XML_Tag root = ReadProgramFile(file_path.utf8_string());
     if (!root.valid || root.tag != kRootName) {
         wxMessageDialog error(this,
