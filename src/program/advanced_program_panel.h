@@ -1,8 +1,10 @@
 #pragma once
-// ProgramPanelTARNEL3A: the program panel of an Advanced program, with the "Add" tool.
+// ProgramPanelTARNEL3A: the program panel of an Advanced program, with the week view, the
+// legend and the "Add" tool.
 
 #include "program/program_panel.h"
 
+class TN3Interval;
 class TarnelFeeder3APanel;
 class TarnelFeeder3LegendPanel;
 
@@ -12,13 +14,18 @@ public:
     ~ProgramPanelTARNEL3A() override;
 
     void Init() override;
+    // 0x57, length, one program record with every interval in list order, checksum.
     void ComputeMessage(std::vector<std::uint8_t>& message) override;
+    // Always true: the interval dialog has checked every value.
     bool ValidateProgram(std::string* error_string) override;
     void GetXML(XML_Tag& parent) override;
     bool SetXML(const XML_Tag& parent) override;
 
     // Repaints the whole panel, week view and legend included.
     virtual void UpdateIntervals();
+    // The week view's interval list itself, not a copy.
+    virtual std::vector<TN3Interval>& GetIntervalList();
+    // The "Add" tool: the week view's add flow, then a repaint.
     virtual void OnAdd(wxCommandEvent& event);
 
 protected:
@@ -27,3 +34,7 @@ protected:
     TarnelFeeder3APanel* editor = nullptr;
     TarnelFeeder3LegendPanel* legend = nullptr;
 };
+
+// The Advanced program panel an editor window sits in (editor, then program_window, then the
+// panel), or null when it sits anywhere else.
+ProgramPanelTARNEL3A* AdvancedProgramPanelOf(wxWindow* editor);
