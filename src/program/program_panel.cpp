@@ -1,9 +1,11 @@
 #include "program/program_panel.h"
 
 #include "app/main_frame.h"
+#include "usb/usb_program_dialog.h"
 
 #include <wx/button.h>
 #include <wx/gauge.h>
+#include <wx/msgdlg.h>
 #include <wx/scrolwin.h>
 #include <wx/sizer.h>
 #include <wx/toolbar.h>
@@ -136,6 +138,20 @@ void ProgramPanel::ShowProgramControls() {
     Fit();
 }
 
-void ProgramPanel::ProgramRemotes(bool /*sync_time*/) {
-    // The programming dialog arrives with the USB layer.
+void ProgramPanel::ProgramRemotes(bool sync_time) {
+    std::string error_string;
+    if (!ValidateProgram(&error_string)) {
+        wxMessageDialog error(this, wxString::FromUTF8(error_string), "Invalid Program",
+                              wxOK | wxICON_ERROR);
+        error.ShowModal();
+        return;
+    }
+    std::vector<std::uint8_t> message;
+    ComputeMessage(message);
+    USBProgramDialog dialog(this, wxID_ANY, "Tarnel Feeder - USB Programming", wxDefaultPosition,
+                            FromDIP(wxSize(500, 200)), wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER);
+    dialog.message = message;
+    dialog.sync_time = sync_time;
+    dialog.ProgramAll();
+    dialog.ShowModal();
 }

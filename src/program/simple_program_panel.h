@@ -15,6 +15,8 @@ public:
     void GetXML(XML_Tag& parent) override;
     bool SetXML(const XML_Tag& parent) override;
 
+    TarnelFeeder3Panel* GetEditor() const { return editor; }
+
 protected:
     void OnUSBProgram(wxCommandEvent& event) override;
 

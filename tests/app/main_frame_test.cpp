@@ -6,6 +6,7 @@
 #include "app/mode_dialog.h"
 #include "program/advanced_program_panel.h"
 #include "program/simple_program_panel.h"
+#include "support/app_test_support.h"
 #include "support/gui_test_support.h"
 #include "support/wx_testing.h"
 
@@ -20,23 +21,6 @@
 
 #include <csignal>
 #include <filesystem>
-
-// Answers the mode selection dialog with a result.
-template <>
-class wxExpectModal<AdvanceSelectDialog>
-    : public wxExpectModalBase<AdvanceSelectDialog, wxExpectModal<AdvanceSelectDialog>> {
-public:
-    explicit wxExpectModal(int result) : result_(result) {}
-
-protected:
-    int OnInvoked(AdvanceSelectDialog* dlg) const override {
-        EXPECT_EQ(dlg->GetTitle(), "Create New - Select Mode");
-        return result_;
-    }
-
-private:
-    int result_;
-};
 
 // Reads the About box's title and text.
 template <>
