@@ -16,7 +16,7 @@ contents=$(dpkg-deb --contents "$deb")
 status=0
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for dependency in libwx_gtk3u_core-3.2 libwx_baseu-3.2 libc6 libstdc++6; do
+for dependency in libwxgtk3.2-1 libwxbase3.2-1 libc6 libstdc++6; do
   grep -q "$dependency" <<<"$depends" || { echo "missing dependency $dependency"; status=1; }
 done
 for file in ./usr/bin/tarnel-feeder-programmer ./usr/share/applications/tarnel-feeder-programmer.desktop \
