@@ -10,6 +10,8 @@ case "${1:-}" in
                libfuse3-dev fuse3 desktop-file-utils dpkg-dev file x11-utils) ;;
   --package)
     packages+=(dpkg-dev file) ;;
+  --screenshots)
+    packages+=(imagemagick) ;;
 esac
 
 missing=()

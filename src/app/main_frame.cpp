@@ -173,6 +173,7 @@ void MainFrame::OpenProgram() {
 }
 
 void MainFrame::LoadProgramFile(const wxString& name, const wxString& path) {
+    TearDownProgram();
     file_name = name;
     file_path = path;
     const XML_Tag root = ReadProgramFile(file_path.utf8_string());

@@ -55,8 +55,8 @@ public:
 
     void SetSaveStatus(bool status);
     void Clear();
-    // The Open flow after the file dialog: reads the program file at path (shown as name)
-    // into a new panel, or ends in the empty state.
+    // The Open flow after the file dialog: replaces the hosted program, without asking, by
+    // the program file at path (shown as name), or ends in the empty state.
     void LoadProgramFile(const wxString& name, const wxString& path);
 
     const wxString& GetFileName() const { return file_name; }

@@ -6,10 +6,6 @@
 #include "files/program_file.h"
 
 #include <wx/app.h>
-#include <wx/bitmap.h>
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
-#include <wx/image.h>
 #include <wx/init.h>
 #include <wx/utils.h>
 
@@ -50,15 +46,15 @@ void Settle() {
     }
 }
 
+// Reads the window's area of the screen with ImageMagick's import, which sees what the X
+// server shows (reading the screen back through a wx DC gave stale content).
 bool Capture(wxWindow* window, const std::string& path) {
     Settle();
     const wxRect rect = window->GetScreenRect();
-    wxBitmap shot(rect.GetSize());
-    wxMemoryDC memory(shot);
-    wxScreenDC screen;
-    memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
-    memory.SelectObject(wxNullBitmap);
-    const bool saved = shot.ConvertToImage().SaveFile(path, wxBITMAP_TYPE_PNG);
+    const wxString command =
+        wxString::Format("/usr/bin/import -window root -crop %dx%d+%d+%d +repage %s", rect.width,
+                         rect.height, rect.x, rect.y, wxString::FromUTF8(path));
+    const bool saved = wxExecute(command, wxEXEC_SYNC) == 0;
     std::printf("%s %s\n", saved ? "wrote" : "could not write", path.c_str());
     return saved;
 }
@@ -83,7 +79,6 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     if (!wxEntryStart(argc, argv)) return 2;
     wxTheApp->CallOnInit();
-    wxInitAllImageHandlers();
 
     auto* frame = new MainFrame();
     frame->Show();
