@@ -7,7 +7,9 @@
 #include "app/main_frame.h"
 #include "app/mode_dialog.h"
 #include "program/advanced_program_panel.h"
+#include "support/app_test_support.h"
 #include "support/gui_test_support.h"
+#include "support/hex.h"
 #include "support/wx_testing.h"
 
 #include <wx/bitmap.h>
@@ -147,24 +149,6 @@ inline void ClickAt(wxWindow* window, int x, int y) {
     window->ProcessWindowEvent(click);
 }
 
-// Bytes as "57 04 90 ...", for failure messages in the remote's terms.
-inline std::string Hex(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    char byte[4];
-    for (std::uint8_t b : bytes) {
-        std::snprintf(byte, sizeof byte, "%02X ", static_cast<unsigned>(b));
-        text += byte;
-    }
-    if (!text.empty()) text.pop_back();
-    return text;
-}
-
-// Answers the mode selection dialog of File > New with Advanced.
-class ChooseAdvancedMode : public wxExpectModalBase<AdvanceSelectDialog, ChooseAdvancedMode> {
-protected:
-    int OnInvoked(AdvanceSelectDialog*) const override { return AdvanceSelectDialog::kAdvancedResult; }
-};
-
 // Presses the "Add" tool of an Advanced program panel.
 inline void PressAddTool(ProgramPanelTARNEL3A* panel) {
     wxCommandEvent press(wxEVT_TOOL, ProgramPanel::kAddTool);
@@ -177,7 +161,8 @@ inline void PressAddTool(ProgramPanelTARNEL3A* panel) {
 // program. Returns the new panel, or null when none was placed.
 inline ProgramPanelTARNEL3A* NewAdvancedProgram(MainFrame* frame,
                                                 const std::vector<IntervalValues>& intervals) {
-    wxTEST_DIALOG(frame->NewProgram(), ChooseAdvancedMode());
+    wxTEST_DIALOG(frame->NewProgram(),
+                  wxExpectModal<AdvanceSelectDialog>(AdvanceSelectDialog::kAdvancedResult));
     auto* panel = dynamic_cast<ProgramPanelTARNEL3A*>(frame->GetProgramPanel());
     if (!panel) return nullptr;
     for (const IntervalValues& typed : intervals)

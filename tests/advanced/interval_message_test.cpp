@@ -2,6 +2,7 @@
 
 #include "advanced/tn3_interval.h"
 #include "messages/program_message.h"
+#include "support/hex.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +11,6 @@
 #include <vector>
 
 namespace {
-
-std::string Hex(const std::vector<std::uint8_t>& bytes) {
-    std::string out;
-    for (const std::uint8_t byte : bytes) {
-        char text[4];
-        std::snprintf(text, sizeof text, "%02X", static_cast<unsigned>(byte));
-        if (!out.empty()) out += ' ';
-        out += text;
-    }
-    return out;
-}
 
 std::string FullMessage(const std::vector<TN3Interval>& intervals) {
     std::vector<std::uint8_t> message;

@@ -47,28 +47,8 @@ const int kAdvanced = AdvanceSelectDialog::kAdvancedResult;
 const char* const kOpenError =
     "Unable to load file. Please verify the file is a quorvel timer file and the path is valid.";
 
-class MainFrameTest : public testing::Test {
+class MainFrameTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        frame = new MainFrame();
-        frame->Show();
-        PumpFor(10);
-    }
-    void TearDown() override {
-        if (frame && !frame->IsBeingDeleted()) {
-            frame->SetSaveStatus(false);
-            frame->Destroy();
-        }
-        PumpUntil([&] { return !frame; });
-    }
-
-    void Menu(const char* menu, const char* item) {
-        const int id = frame->GetMenuBar()->FindMenuItem(menu, item);
-        ASSERT_NE(id, wxNOT_FOUND) << menu << " > " << item;
-        wxCommandEvent event(wxEVT_MENU, id);
-        event.SetEventObject(frame);
-        frame->ProcessWindowEvent(event);
-    }
     // Presses a tool of the hosted panel; New and Open run once the click has been handled.
     void Tool(int id) {
         wxCommandEvent event(wxEVT_TOOL, id);
@@ -76,7 +56,6 @@ protected:
         frame->GetProgramPanel()->ProcessWindowEvent(event);
         PumpFor(30);
     }
-    wxToolBar* ToolBar() { return FindNamed<wxToolBar>(frame->GetProgramPanel(), "tool_bar"); }
     bool IsEmptyState() {
         ProgramPanel* panel = frame->GetProgramPanel();
         return panel && typeid(*panel) == typeid(ProgramPanel) && frame->GetFilePath().empty() &&
@@ -86,9 +65,6 @@ protected:
         wxTEST_DIALOG(Menu("File", "New..."), wxExpectModal<AdvanceSelectDialog>(kSimple));
         ASSERT_NE(dynamic_cast<ProgramPanelTARNEL3*>(frame->GetProgramPanel()), nullptr);
     }
-
-    wxWeakRef<MainFrame> frame;
-    TempDir dir;
 };
 
 TEST_F(MainFrameTest, StartsEmpty) {

@@ -1,4 +1,5 @@
 #include "messages/program_message.h"
+#include "support/hex.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +11,6 @@
 #include <vector>
 
 namespace {
-
-std::string Hex(const Message& bytes, std::size_t first = 0,
-                std::size_t count = std::string::npos) {
-    std::string out;
-    for (std::size_t i = first; i < bytes.size() && i - first < count; ++i) {
-        char byte[4];
-        std::snprintf(byte, sizeof byte, "%02X", static_cast<unsigned>(bytes[i]));
-        if (!out.empty()) out += ' ';
-        out += byte;
-    }
-    return out;
-}
 
 Message Advanced(const std::vector<IntervalRecordValues>& intervals) {
     Message message = {0xAA, 0xBB};  // replaced

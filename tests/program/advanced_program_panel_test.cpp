@@ -7,6 +7,7 @@
 #include "advanced/legend.h"
 #include "advanced/week_view.h"
 #include "app/main_frame.h"
+#include "support/app_test_support.h"
 
 #include <wx/button.h>
 #include <wx/gauge.h>
@@ -21,27 +22,10 @@ using namespace advanced_test;
 const IntervalValues kWeekdays{0x14, "06:00:00", "18:00:00", "00:00:30", "00:15:00"};
 const IntervalValues kSaturdayNight{0x80, "20:00:00", "2:00:00", "1 min", "1 h"};
 
-class AdvancedProgramPanelTest : public testing::Test {
+class AdvancedProgramPanelTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        frame = new MainFrame();
-        frame->Show();
-        PumpFor(10);
-    }
-    void TearDown() override {
-        if (frame && !frame->IsBeingDeleted()) {
-            frame->SetSaveStatus(false);
-            frame->Destroy();
-        }
-        PumpUntil([&] { return !frame; });
-    }
-
     ProgramPanelTARNEL3A* Panel() { return dynamic_cast<ProgramPanelTARNEL3A*>(frame->GetProgramPanel()); }
-    wxGauge* Gauge() { return FindNamed<wxGauge>(frame, "size_gauge"); }
     wxButton* UsbButton() { return FindNamed<wxButton>(frame, "usb_program_button"); }
-    bool SaveEnabled() {
-        return FindNamed<wxToolBar>(Panel(), "tool_bar")->GetToolEnabled(ProgramPanel::kSaveTool);
-    }
     void ExpectSize(int bytes, bool usb_enabled) {
         EXPECT_EQ(Gauge()->GetValue(), std::min(bytes, 127));
         EXPECT_EQ(Gauge()->GetToolTipText(), wxString::Format("Program size: %d of 126 bytes", bytes));
@@ -52,9 +36,6 @@ protected:
         frame->GetProgramPanel()->ComputeMessage(message);
         return Hex(message);
     }
-
-    wxWeakRef<MainFrame> frame;
-    TempDir dir;
 };
 
 TEST_F(AdvancedProgramPanelTest, NewShowsWeekViewLegendAndAnEmptyProgram) {
@@ -70,7 +51,7 @@ TEST_F(AdvancedProgramPanelTest, NewShowsWeekViewLegendAndAnEmptyProgram) {
     EXPECT_EQ(&panel->GetIntervalList(), &view->GetIntervalList());
 
     EXPECT_EQ(frame->GetTitle(), "Tarnel Feeder Programmer");
-    EXPECT_FALSE(SaveEnabled());
+    EXPECT_FALSE(SaveToolEnabled());
     EXPECT_TRUE(Gauge()->IsShown());
     ExpectSize(7, true);
     EXPECT_EQ(Message(), "57 04 90 01 00 01 96");
@@ -89,7 +70,7 @@ TEST_F(AdvancedProgramPanelTest, AddToolAppendsWhatTheDialogAccepted) {
                       wxExpectModal<TarnelFeeder3IntervalDialog>(result, &kWeekdays, &shown,
                                                                  "Tarnel Feeder - Add"));
         EXPECT_TRUE(panel->GetIntervalList().empty());
-        EXPECT_FALSE(SaveEnabled());
+        EXPECT_FALSE(SaveToolEnabled());
         EXPECT_EQ(frame->GetTitle(), "Tarnel Feeder Programmer");
     }
     EXPECT_EQ(Describe(shown), "0xFE 00:00:00-00:00:00 every 00:15:00 for 00:00:30");
@@ -99,7 +80,7 @@ TEST_F(AdvancedProgramPanelTest, AddToolAppendsWhatTheDialogAccepted) {
                                                              &kSaturdayNight));
     EXPECT_EQ(Describe(panel->GetIntervalList()),
               std::vector<std::string>{"0x80 20:00:00-02:00:00 every 01:00:00 for 00:01:00"});
-    EXPECT_TRUE(SaveEnabled());
+    EXPECT_TRUE(SaveToolEnabled());
     EXPECT_EQ(frame->GetTitle(), "Tarnel Feeder Programmer - *");
     ExpectSize(21, true);
 }
@@ -149,7 +130,7 @@ TEST_F(AdvancedProgramPanelTest, SavedProgramOpensWithTheSameIntervalsAndMessage
     EXPECT_NE(frame->GetProgramPanel(), old_panel);
     EXPECT_EQ(Describe(Panel()->GetIntervalList()), intervals);
     EXPECT_EQ(frame->GetTitle(), "Tarnel Feeder Programmer - week.qvl");
-    EXPECT_FALSE(SaveEnabled());
+    EXPECT_FALSE(SaveToolEnabled());
     EXPECT_EQ(Message(),
               "57 20 90 1D 02 "
               "14 54 60 FE FD 20 00 00 75 30 00 0D 46 70 "

@@ -6,6 +6,7 @@
 #include "support/app_test_support.h"
 #include "support/gui_test_support.h"
 #include "support/wx_testing.h"
+#include "support/hex.h"
 
 #include <wx/gauge.h>
 
@@ -14,16 +15,6 @@
 #include <vector>
 
 namespace {
-
-std::string Hex(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    for (std::uint8_t b : bytes) {
-        char buf[4];
-        std::snprintf(buf, sizeof buf, "%s%02X", text.empty() ? "" : " ", b);
-        text += buf;
-    }
-    return text;
-}
 
 const SimpleProgramTexts kInitialTexts{"00:00:10", "00:15:00", "00:00:00",
                                        "00:00:00", "00:15:00", "00:00:30"};

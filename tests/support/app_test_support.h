@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for tests that drive the whole main window: answering the mode dialog, sending menu
-// commands, and a fixture that holds a fresh Simple program.
+// commands, a fixture with a shown main window and one that holds a fresh Simple program.
 
 #include "app/main_frame.h"
 #include "app/mode_dialog.h"
@@ -63,14 +63,13 @@ inline bool FocusOn(wxWindow* window) {
     return ok;
 }
 
-// A shown main window holding a Simple program made with New.
-class SimpleProgramTest : public testing::Test {
+// A shown main window, destroyed after the test unless the test closed it.
+class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         frame = new MainFrame();
         frame->Show();
         PumpFor(10);
-        NewSimpleProgram();
     }
     void TearDown() override {
         if (frame && !frame->IsBeingDeleted()) {
@@ -81,6 +80,25 @@ protected:
     }
 
     void Menu(const char* menu, const char* item) { SendMenu(frame, menu, item); }
+    wxToolBar* ToolBar() { return FindNamed<wxToolBar>(frame->GetProgramPanel(), "tool_bar"); }
+    bool SaveToolEnabled() {
+        wxToolBar* tools = ToolBar();
+        return tools && tools->GetToolEnabled(ProgramPanel::kSaveTool);
+    }
+    wxGauge* Gauge() { return FindNamed<wxGauge>(frame->GetProgramPanel(), "size_gauge"); }
+
+    wxWeakRef<MainFrame> frame;
+    TempDir dir;
+};
+
+// A shown main window holding a Simple program made with New.
+class SimpleProgramTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        NewSimpleProgram();
+    }
+
     void NewSimpleProgram() {
         wxTEST_DIALOG(Menu("File", "New..."),
                       wxExpectModal<AdvanceSelectDialog>(AdvanceSelectDialog::kSimpleResult));
@@ -92,12 +110,6 @@ protected:
     TarnelFeeder3Panel* Editor() { return Panel() ? Panel()->GetEditor() : nullptr; }
     wxTextCtrl* Field(const char* name) { return FindNamed<wxTextCtrl>(Editor(), name); }
     wxWindow* UsbButton() { return FindNamed(frame->GetProgramPanel(), "usb_program_button"); }
-    bool SaveToolEnabled() {
-        auto* tools = FindNamed<wxToolBar>(frame->GetProgramPanel(), "tool_bar");
-        return tools && tools->GetToolEnabled(ProgramPanel::kSaveTool);
-    }
-
-    wxGauge* Gauge() { return FindNamed<wxGauge>(frame->GetProgramPanel(), "size_gauge"); }
     // Chooses a program type as the user would.
     void SelectType(int type) {
         auto* choice = FindNamed<wxChoice>(Editor(), "program_type_choice");
@@ -119,7 +131,4 @@ protected:
         field->SetValue(wxString::FromUTF8(text));
         ASSERT_TRUE(FocusOn(UsbButton())) << name << " did not give up the focus";
     }
-
-    wxWeakRef<MainFrame> frame;
-    TempDir dir;
 };

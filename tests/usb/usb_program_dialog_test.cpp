@@ -11,6 +11,7 @@
 #include "support/wx_testing.h"
 #include "usb/remote_protocol.h"
 #include "usb/simulated_remote.h"
+#include "support/hex.h"
 
 #include <wx/arrstr.h>
 #include <wx/button.h>
@@ -70,17 +71,6 @@ testing::AssertionResult ShowsText(const std::string& label, const std::string& 
     if (same) return testing::AssertionSuccess();
     return testing::AssertionFailure() << "the dialog says \"" << Escaped(label)
                                        << "\" instead of \"" << Escaped(text) << "\"";
-}
-
-std::string Hex(const Bytes& bytes) {
-    std::string text;
-    char byte[4];
-    for (std::uint8_t b : bytes) {
-        std::snprintf(byte, sizeof byte, "%02X ", static_cast<unsigned>(b));
-        text += byte;
-    }
-    if (!text.empty()) text.pop_back();
-    return text;
 }
 
 // The first count bytes of a remote's memory.

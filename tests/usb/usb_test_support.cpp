@@ -10,18 +10,6 @@
 
 namespace fs = std::filesystem;
 
-std::string Hex(const std::uint8_t* bytes, std::size_t size) {
-    std::string text;
-    char digits[4];
-    for (std::size_t i = 0; i < size; ++i) {
-        std::snprintf(digits, sizeof digits, i == 0 ? "%02X" : " %02X", bytes[i]);
-        text += digits;
-    }
-    return text;
-}
-
-std::string Hex(const std::vector<std::uint8_t>& bytes) { return Hex(bytes.data(), bytes.size()); }
-
 namespace {
 
 void WriteText(const fs::path& path, const std::string& text) {

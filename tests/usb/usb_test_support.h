@@ -1,13 +1,11 @@
 #pragma once
-// Helpers of the USB tests: hex texts of bytes and a fake sysfs tree of hidraw devices.
+// Helpers of the USB tests: a fake sysfs tree of hidraw devices (and hex texts of bytes).
+
+#include "support/hex.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// "60 04 C6 15 DF": bytes as a failure message shows them.
-std::string Hex(const std::vector<std::uint8_t>& bytes);
-std::string Hex(const std::uint8_t* bytes, std::size_t size);
 
 // A sysfs tree under root with the kernel's layout: class/hidraw/hidrawN links into
 // devices/.../<USB device>/<interface>/<HID device>/hidraw/hidrawN, whose `device` link
