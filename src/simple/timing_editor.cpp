@@ -189,6 +189,7 @@ void TarnelFeeder3Panel::OnSetFocus(wxFocusEvent& event) {
     if (!text) return;
     text_at_focus = text->GetValue();
     text->SetBackgroundColour(wxNullColour);
+    text->SetForegroundColour(wxNullColour);
     text->Refresh();
 }
 
@@ -202,7 +203,9 @@ void TarnelFeeder3Panel::OnKillFocus(wxFocusEvent& event) {
         const wxString canonical = wxString::FromUTF8(parsed.GetText());
         if (text->GetValue() != canonical) text->ChangeValue(canonical);
     } else {
+        // Dark text on the light red, whatever the theme's text colour.
         text->SetBackgroundColour(InvalidColour());
+        text->SetForegroundColour(*wxBLACK);
         text->Refresh();
     }
     if (text->GetValue() != text_at_focus) {

@@ -32,10 +32,16 @@ protected:
     bool Unmodified() {
         return !frame->GetSaveStatus() && !frame->GetTitle().EndsWith("*") && !SaveToolEnabled();
     }
-    // A red field reports a background of its own; a reset one does not.
+    // A red field reports a background of its own, with black text that stays readable
+    // under a dark theme; a reset one has neither colour of its own.
     bool IsRed(wxTextCtrl* field) {
-        return field->UseBackgroundColour() &&
-               field->GetBackgroundColour() == TarnelFeeder3Panel::InvalidColour();
+        const bool red = field->UseBackgroundColour() &&
+                         field->GetBackgroundColour() == TarnelFeeder3Panel::InvalidColour();
+        EXPECT_EQ(field->UseForegroundColour(), red) << "text colour kept after the background";
+        if (red) {
+            EXPECT_EQ(field->GetForegroundColour(), *wxBLACK);
+        }
+        return red;
     }
 };
 
