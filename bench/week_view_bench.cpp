@@ -15,12 +15,13 @@
 #include <string>
 #include <vector>
 
-namespace {
-
+// Outside the anonymous namespace: wxIMPLEMENT_APP defines wxGetApp() for it.
 class BenchApp : public wxApp {
 public:
     bool OnInit() override { return true; }
 };
+
+namespace {
 
 // Intervals spread over the week, some past midnight, some overlapping, cycling the colours.
 std::vector<TN3Interval> Program(int count) {

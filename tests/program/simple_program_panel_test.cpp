@@ -48,7 +48,7 @@ protected:
     }
     bool IsEmptyState() {
         ProgramPanel* panel = frame->GetProgramPanel();
-        return panel && typeid(*panel) == typeid(ProgramPanel) && frame->GetFilePath().empty() &&
+        return IsPlainPanel(panel) && frame->GetFilePath().empty() &&
                !frame->GetSaveStatus();
     }
     void SaveAs(const std::string& path) {

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <typeinfo>
 
 // Answers the mode selection dialog with a result.
 template <>
@@ -36,6 +37,13 @@ protected:
 private:
     int result_;
 };
+
+// Whether panel is the empty plain panel rather than a Simple or Advanced one.
+inline bool IsPlainPanel(const ProgramPanel* panel) {
+    if (!panel) return false;
+    const ProgramPanel& hosted = *panel;
+    return typeid(hosted) == typeid(ProgramPanel);
+}
 
 // Sends a menu command of the main window as choosing it would.
 inline void SendMenu(MainFrame* frame, const char* menu, const char* item) {

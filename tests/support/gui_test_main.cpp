@@ -13,12 +13,13 @@
 
 #include <cstdio>
 
-namespace {
-
+// Outside the anonymous namespace: wxIMPLEMENT_APP defines wxGetApp() for it.
 class TestApp : public wxApp {
 public:
     bool OnInit() override { return true; }
 };
+
+namespace {
 
 void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                   const wxString& msg) {

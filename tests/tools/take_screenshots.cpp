@@ -13,12 +13,13 @@
 #include <fstream>
 #include <string>
 
-namespace {
-
+// Outside the anonymous namespace: wxIMPLEMENT_APP defines wxGetApp() for it.
 class ScreenshotApp : public wxApp {
 public:
     bool OnInit() override { return true; }
 };
+
+namespace {
 
 const char* const kSimpleSample =
     "<Quorvel_9259 version=\"100\" device=\"TN3\">\n"
