@@ -4,6 +4,7 @@
 #include "usb/remote_protocol.h"
 
 #include <wx/button.h>
+#include <wx/utils.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
@@ -54,6 +55,8 @@ USBProgramDialogBase::~USBProgramDialogBase() {
 void USBProgramDialog::OnRetry(wxCommandEvent&) { ProgramAll(); }
 
 void USBProgramDialog::ProgramAll() {
+    // A pass blocks the window (a silent remote for up to the reply bound): say so.
+    wxBusyCursor busy;
     // Every remote of a pass gets the same bytes, the same clock reading included.
     std::vector<std::uint8_t> send_message;
     GetSendMessage(send_message);
