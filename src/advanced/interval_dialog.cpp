@@ -36,6 +36,16 @@ TarnelFeeder3IntervalDialogBase::TarnelFeeder3IntervalDialogBase(wxWindow* paren
         text_field->SetName(name);
         return text_field;
     };
+    // Two labels centred over two fields, as a two-column grid.
+    auto field_pair = [&](const wxString& left, const wxString& right, wxTextCtrl* left_field,
+                          wxTextCtrl* right_field) {
+        auto* grid = new wxFlexGridSizer(2, 0, 0);
+        grid->Add(label(left), 0, wxALIGN_CENTER);
+        grid->Add(label(right), 0, wxALIGN_CENTER);
+        grid->Add(left_field, 0, wxALL, 5);
+        grid->Add(right_field, 0, wxALL, 5);
+        return grid;
+    };
     auto button = [&](const wxString& text, const char* name) {
         auto* push_button = new wxButton(this, wxID_ANY, text);
         push_button->SetFont(font);
@@ -46,15 +56,9 @@ TarnelFeeder3IntervalDialogBase::TarnelFeeder3IntervalDialogBase(wxWindow* paren
     auto* dialog_sizer = new wxBoxSizer(wxVERTICAL);
 
     dialog_sizer->Add(label("Operating Hours"), 0, wxALIGN_CENTER_HORIZONTAL | wxTOP, 5);
-    auto* hours_grid = new wxFlexGridSizer(2, 0, 0);
-    wxStaticText* start_label = label("Start");
-    wxStaticText* stop_label = label("Stop");
     start_field = field("00:00:00", "start_field");
     stop_field = field("00:00:00", "stop_field");
-    hours_grid->Add(start_label, 0, wxALIGN_CENTER);
-    hours_grid->Add(stop_label, 0, wxALIGN_CENTER);
-    hours_grid->Add(start_field, 0, wxALL, 5);
-    hours_grid->Add(stop_field, 0, wxALL, 5);
+    wxFlexGridSizer* hours_grid = field_pair("Start", "Stop", start_field, stop_field);
     dialog_sizer->Add(hours_grid, 0, wxALIGN_CENTER_HORIZONTAL);
 
     dialog_sizer->Add(label("Operating Days"), 0, wxALIGN_CENTER_HORIZONTAL | wxTOP, 20);
@@ -71,15 +75,9 @@ TarnelFeeder3IntervalDialogBase::TarnelFeeder3IntervalDialogBase(wxWindow* paren
     dialog_sizer->Add(days_sizer, 0, wxALIGN_CENTER_HORIZONTAL);
 
     dialog_sizer->Add(label("Feed Duration"), 0, wxALIGN_CENTER_HORIZONTAL | wxTOP, 20);
-    auto* feed_grid = new wxFlexGridSizer(2, 0, 0);
-    wxStaticText* frequency_label = label("Frequency");
-    wxStaticText* duration_label = label("Duration");
     frequency_field = field("00:15:00", "frequency_field");
     duration_field = field("00:00:30", "duration_field");
-    feed_grid->Add(frequency_label, 0, wxALIGN_CENTER);
-    feed_grid->Add(duration_label, 0, wxALIGN_CENTER);
-    feed_grid->Add(frequency_field, 0, wxALL, 5);
-    feed_grid->Add(duration_field, 0, wxALL, 5);
+    wxFlexGridSizer* feed_grid = field_pair("Frequency", "Duration", frequency_field, duration_field);
     dialog_sizer->Add(feed_grid, 0, wxALIGN_CENTER_HORIZONTAL | wxBOTTOM, 10);
 
     auto* button_sizer = new wxBoxSizer(wxHORIZONTAL);
