@@ -3,6 +3,8 @@
 // intervals, painting into bitmaps and reading their pixels.
 
 #include "advanced/interval_dialog.h"
+#include "advanced/week_view.h"
+#include "advanced/legend.h"
 #include "advanced/tn3_interval.h"
 #include "app/main_frame.h"
 #include "app/mode_dialog.h"
@@ -14,6 +16,7 @@
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
+#include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/tglbtn.h>
 #include <wx/textctrl.h>
@@ -171,5 +174,44 @@ inline ProgramPanelTARNEL3A* NewAdvancedProgram(MainFrame* frame,
                                                                  &typed, nullptr, "Tarnel Feeder - Add"));
     return panel;
 }
+
+// An Advanced program panel in a plain shown frame, with its week view and legend.
+class AdvancedPanelTest : public testing::Test {
+protected:
+    void SetUp() override {
+        frame = new wxFrame(nullptr, wxID_ANY, "advanced panel", wxDefaultPosition, wxSize(900, 600));
+        panel = new ProgramPanelTARNEL3A(frame);
+        frame->Show();
+        PumpFor(10);
+        view = FindNamed<TarnelFeeder3APanel>(panel, "week_view");
+        legend = FindNamed<TarnelFeeder3LegendPanel>(panel, "legend");
+        ASSERT_NE(view, nullptr);
+        ASSERT_NE(legend, nullptr);
+    }
+    void TearDown() override {
+        frame->Destroy();
+        PumpFor(10);
+    }
+
+    std::vector<TN3Interval>& List() { return panel->GetIntervalList(); }
+    bool SaveEnabled() {
+        return FindNamed<wxToolBar>(panel, "tool_bar")->GetToolEnabled(ProgramPanel::kSaveTool);
+    }
+    // Clicks window at (x, y) and answers the Modify dialog with result; returns what the
+    // dialog showed.
+    IntervalValues ClickAndAnswer(wxWindow* window, int x, int y, int result,
+                                  const IntervalValues* typed = nullptr) {
+        IntervalValues shown;
+        wxTEST_DIALOG(ClickAt(window, x, y),
+                      wxExpectModal<TarnelFeeder3IntervalDialog>(result, typed, &shown,
+                                                                 "Tarnel Feeder - Modify"));
+        return shown;
+    }
+
+    wxFrame* frame = nullptr;
+    ProgramPanelTARNEL3A* panel = nullptr;
+    TarnelFeeder3APanel* view = nullptr;
+    TarnelFeeder3LegendPanel* legend = nullptr;
+};
 
 }  // namespace advanced_test

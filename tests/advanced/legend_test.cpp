@@ -18,46 +18,23 @@ const wxSize kClient(150, 400);
 const int kRight = kClient.x - 1;   // w of the drawing
 const int kBottom = kClient.y - 1;  // h of the drawing
 
-class LegendTest : public testing::Test {
+class LegendTest : public AdvancedPanelTest {
 protected:
     void SetUp() override {
-        frame = new wxFrame(nullptr, wxID_ANY, "legend", wxDefaultPosition, wxSize(900, 600));
-        panel = new ProgramPanelTARNEL3A(frame);
-        frame->Show();
-        PumpFor(10);
-        legend = FindNamed<TarnelFeeder3LegendPanel>(panel, "legend");
-        view = FindNamed<TarnelFeeder3APanel>(panel, "week_view");
-        ASSERT_NE(legend, nullptr);
-        ASSERT_NE(view, nullptr);
+        AdvancedPanelTest::SetUp();
         separator = legend->GetTextExtent("Legend").y + 10;
         line = legend->GetTextExtent("Every").y + 2;
         box = 2 * line;
     }
-    void TearDown() override {
-        frame->Destroy();
-        PumpFor(10);
-    }
 
-    std::vector<TN3Interval>& List() { return panel->GetIntervalList(); }
     int BoxTop(int k) const { return separator + 5 + k * box; }
     wxImage Paint() {
         return PaintToImage(kClient, [&](wxDC& dc, wxSize size) { legend->Draw(dc, size); });
     }
-    bool SaveEnabled() {
-        return FindNamed<wxToolBar>(panel, "tool_bar")->GetToolEnabled(ProgramPanel::kSaveTool);
-    }
     IntervalValues ClickAndAnswer(int x, int y, int result, const IntervalValues* typed = nullptr) {
-        IntervalValues shown;
-        wxTEST_DIALOG(ClickAt(legend, x, y),
-                      wxExpectModal<TarnelFeeder3IntervalDialog>(result, typed, &shown,
-                                                                 "Tarnel Feeder - Modify"));
-        return shown;
+        return AdvancedPanelTest::ClickAndAnswer(legend, x, y, result, typed);
     }
 
-    wxFrame* frame = nullptr;
-    ProgramPanelTARNEL3A* panel = nullptr;
-    TarnelFeeder3LegendPanel* legend = nullptr;
-    TarnelFeeder3APanel* view = nullptr;
     int separator = 0;  // y of the line under the title
     int line = 0;       // height of one text line of an entry
     int box = 0;        // height of one entry

@@ -18,41 +18,15 @@ const wxSize kClient(500, 300);
 const int kCol = 71;
 const int kRow = 12;
 
-class WeekViewTest : public testing::Test {
+class WeekViewTest : public AdvancedPanelTest {
 protected:
-    void SetUp() override {
-        frame = new wxFrame(nullptr, wxID_ANY, "week view", wxDefaultPosition, wxSize(900, 600));
-        panel = new ProgramPanelTARNEL3A(frame);
-        frame->Show();
-        PumpFor(10);
-        view = FindNamed<TarnelFeeder3APanel>(panel, "week_view");
-        ASSERT_NE(view, nullptr);
-    }
-    void TearDown() override {
-        frame->Destroy();
-        PumpFor(10);
-    }
-
-    std::vector<TN3Interval>& List() { return panel->GetIntervalList(); }
     // Paints at 500 x 300, which also sets the rectangles the next click is tested against.
     wxImage Paint() {
         return PaintToImage(kClient, [&](wxDC& dc, wxSize size) { view->Draw(dc, size); });
     }
-    bool SaveEnabled() {
-        return FindNamed<wxToolBar>(panel, "tool_bar")->GetToolEnabled(ProgramPanel::kSaveTool);
-    }
-    // Clicks at (x, y) and answers the dialog with result; returns what the dialog showed.
     IntervalValues ClickAndAnswer(int x, int y, int result, const IntervalValues* typed = nullptr) {
-        IntervalValues shown;
-        wxTEST_DIALOG(ClickAt(view, x, y),
-                      wxExpectModal<TarnelFeeder3IntervalDialog>(result, typed, &shown,
-                                                                 "Tarnel Feeder - Modify"));
-        return shown;
+        return AdvancedPanelTest::ClickAndAnswer(view, x, y, result, typed);
     }
-
-    wxFrame* frame = nullptr;
-    ProgramPanelTARNEL3A* panel = nullptr;
-    TarnelFeeder3APanel* view = nullptr;
 };
 
 TEST_F(WeekViewTest, GridOutlinesEveryFourHoursOnAWhiteGrid) {
