@@ -45,6 +45,20 @@ void FinishGroup(wxPanel* group, wxSizer* sizer) {
     group->Layout();
     sizer->Fit(group);
 }
+
+// A hidden group of one labelled duration field, as the Test Run and Pause types show.
+wxPanel* NewDurationGroup(wxWindow* parent, const char* name, const char* label,
+                          const char* field_name, const char* text, wxTextCtrl** field) {
+    wxPanel* group = NewGroup(parent, name);
+    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+    AddSpacer(sizer);
+    sizer->Add(NewLabel(group, label), 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
+    *field = NewField(group, field_name, text);
+    sizer->Add(*field, 0, wxALL, 5);
+    FinishGroup(group, sizer);
+    group->Hide();
+    return group;
+}
 }  // namespace
 
 TarnelFeeder3PanelBase::TarnelFeeder3PanelBase(wxWindow* parent, wxWindowID id,
@@ -63,26 +77,12 @@ TarnelFeeder3PanelBase::TarnelFeeder3PanelBase(wxWindow* parent, wxWindowID id,
     type_row->Add(program_type_choice, 0, wxALL, 5);
     main_sizer->Add(type_row, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 5);
 
-    test_run_panel = NewGroup(this, "test_run_panel");
-    auto* test_run_sizer = new wxBoxSizer(wxHORIZONTAL);
-    AddSpacer(test_run_sizer);
-    test_run_sizer->Add(NewLabel(test_run_panel, "Test Run Duration"), 0,
-                        wxALL | wxALIGN_CENTER_VERTICAL, 5);
-    test_run_text = NewField(test_run_panel, "test_run_text", "00:00:10");
-    test_run_sizer->Add(test_run_text, 0, wxALL, 5);
-    FinishGroup(test_run_panel, test_run_sizer);
-    test_run_panel->Hide();
+    test_run_panel = NewDurationGroup(this, "test_run_panel", "Test Run Duration", "test_run_text",
+                                      "00:00:10", &test_run_text);
     main_sizer->Add(test_run_panel, 0, wxLEFT | wxTOP, 10);
 
-    pause_panel = NewGroup(this, "pause_panel");
-    auto* pause_sizer = new wxBoxSizer(wxHORIZONTAL);
-    AddSpacer(pause_sizer);
-    pause_sizer->Add(NewLabel(pause_panel, "Pause Duration"), 0, wxALL | wxALIGN_CENTER_VERTICAL,
-                     5);
-    pause_text = NewField(pause_panel, "pause_text", "00:15:00");
-    pause_sizer->Add(pause_text, 0, wxALL, 5);
-    FinishGroup(pause_panel, pause_sizer);
-    pause_panel->Hide();
+    pause_panel = NewDurationGroup(this, "pause_panel", "Pause Duration", "pause_text", "00:15:00",
+                                   &pause_text);
     main_sizer->Add(pause_panel, 0, wxLEFT | wxTOP, 10);
 
     timing_panel = NewGroup(this, "timing_panel");
